@@ -1,0 +1,3 @@
+#include "bridge/log.h"
+
+Q_LOGGING_CATEGORY(lcBridge, "zr.bridge")

@@ -1,0 +1,3 @@
+#include "data/log.h"
+
+Q_LOGGING_CATEGORY(lcData, "zr.data")
