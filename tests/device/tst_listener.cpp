@@ -3,6 +3,7 @@
 #include "device/discovery.h"
 #include "sim_fixture.h"
 
+#include <QThreadPool>
 #include <QtTest>
 
 using namespace fixture;
@@ -49,6 +50,7 @@ private slots:
     void entryWithoutPathsStartsNoListener();
     void reportWithoutProfileStore();
     void destructionWaitsForListenerAndWrite();
+    void writeRunsBesideTheListenerOnASmallPool();
 };
 
 void TestListener::lightingReportReachesProfileAndScene()
@@ -176,6 +178,22 @@ void TestListener::destructionWaitsForListenerAndWrite()
     QTest::qWait(300);
     QCOMPARE(hidsim::calls().size(), callsAfter);  // nothing ran on after destruction
     QVERIFY(std::equal(data.begin(), data.end(), hidsim::firmware().keyMatrix.begin()));
+}
+
+void TestListener::writeRunsBesideTheListenerOnASmallPool()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int before = pool->maxThreadCount();
+    pool->setMaxThreadCount(1);
+    {
+        auto worker = discoveredWorker();
+        worker->swichCurDevice(0);
+        QTRY_VERIFY(!callsOf("hid_read_timeout").empty());  // the listener holds a pool thread
+        worker->hid_21H_SetCurrentProfile(6);
+        QTRY_COMPARE_WITH_TIMEOUT(hidsim::firmware().currentProfile, std::uint8_t(6), 2000);
+        worker->stopListening();
+    }
+    pool->setMaxThreadCount(before);
 }
 
 QTEST_GUILESS_MAIN(TestListener)
