@@ -1,0 +1,6 @@
+#include "shell/app_main.h"
+
+int main(int argc, char **argv)
+{
+    return runProgram(argc, argv);
+}
