@@ -13,8 +13,9 @@ packages=(
     qml6-module-qtmultimedia qml6-module-qttest
     gstreamer1.0-plugins-good gstreamer1.0-plugins-base
     libgl1-mesa-dri libglx-mesa0 libegl-mesa0
-    # shipped data made at build time: sounds and the Persian font
-    sox libsox-fmt-mp3 fonts-farsiweb
+    # shipped data made at build time: sounds and the Persian font; the
+    # generator of the definition files, which a test runs
+    sox libsox-fmt-mp3 fonts-farsiweb python3
     # headless tests: X server, input injection, screenshots
     xvfb xauth xdotool x11-apps imagemagick
 )
