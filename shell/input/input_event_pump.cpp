@@ -18,8 +18,10 @@ InputEventPump::InputEventPump(InputHooks &hooks, QObject *parent)
     : QObject(parent), hooks_(hooks)
 {
     InputHooks::setDiagnosticHandler(logDiagnostic);
-    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread())) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &InputEventPump::pump);
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this, &InputEventPump::follow);
+    }
     follow();
 }
 

@@ -3,6 +3,30 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
+namespace {
+// Xlib's own I/O error handler ends the process when any connection breaks,
+// before the connection's exit handler is reached. The handler here lets
+// the source's connection fail quietly and leaves every other connection to
+// the handler that was there before.
+Display *s_sourceDisplay = nullptr;
+XIOErrorHandler s_previousIOErrorHandler = nullptr;
+
+int onIOError(Display *display)
+{
+    if (display == s_sourceDisplay)
+        return 0;
+    return s_previousIOErrorHandler != nullptr ? s_previousIOErrorHandler(display) : 0;
+}
+
+void watchIOErrors(Display *display)
+{
+    s_sourceDisplay = display;
+    const XIOErrorHandler current = XSetIOErrorHandler(onIOError);
+    if (current != onIOError)
+        s_previousIOErrorHandler = current;
+}
+} // namespace
+
 std::unique_ptr<X11RawInput> X11RawInput::open(InputHooks &hooks)
 {
     Display *display = XOpenDisplay(nullptr);
@@ -10,20 +34,34 @@ std::unique_ptr<X11RawInput> X11RawInput::open(InputHooks &hooks)
         InputHooks::diagnostic("no X display: global key and button events are off");
         return nullptr;
     }
+    std::unique_ptr<X11RawInput> input(new X11RawInput(hooks, display));
+    if (!input->selectRawEvents())
+        return nullptr;
+    InputHooks::diagnostic("global key and button events from the X server");
+    return input;
+}
 
-    int opcode = 0;
+X11RawInput::X11RawInput(InputHooks &hooks, Display *display) : hooks_(hooks), display_(display)
+{
+    // Xlib ends the process when a connection breaks unless told otherwise;
+    // losing the X server must only end the global events.
+    watchIOErrors(display_);
+    XSetIOErrorExitHandler(display_, &X11RawInput::connectionLost, this);
+}
+
+bool X11RawInput::selectRawEvents()
+{
     int firstEvent = 0;
     int firstError = 0;
     int major = 2;
     int minor = 2;
     // Raw events reach every client that selects them, grabs or not, only
     // from XInput 2.1 on.
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &firstEvent, &firstError)
-        || XIQueryVersion(display, &major, &minor) != Success
-        || major < 2 || (major == 2 && minor < 1)) {
+    if (!XQueryExtension(display_, "XInputExtension", &opcode_, &firstEvent, &firstError)
+        || XIQueryVersion(display_, &major, &minor) != Success || major < 2
+        || (major == 2 && minor < 1)) {
         InputHooks::diagnostic("the X server lacks XInput 2.1: global key and button events are off");
-        XCloseDisplay(display);
-        return nullptr;
+        return false;
     }
 
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -35,25 +73,23 @@ std::unique_ptr<X11RawInput> X11RawInput::open(InputHooks &hooks)
     mask.deviceid = XIAllMasterDevices;
     mask.mask_len = sizeof bits;
     mask.mask = bits;
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
-    XFlush(display);
-
-    InputHooks::diagnostic("global key and button events from the X server");
-    return std::unique_ptr<X11RawInput>(new X11RawInput(hooks, display, opcode));
-}
-
-X11RawInput::X11RawInput(InputHooks &hooks, Display *display, int opcode)
-    : hooks_(hooks), display_(display), opcode_(opcode)
-{
-    // Xlib ends the process when a connection breaks unless told otherwise;
-    // losing the X server must only end the global events.
-    XSetIOErrorExitHandler(display_, &X11RawInput::connectionLost, this);
+    XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
+    // Wait until the server has taken the selection: input that follows
+    // the installation must be seen.
+    XSync(display_, False);
+    if (lost_) {
+        InputHooks::diagnostic("the X connection is lost: global key and button events are off");
+        return false;
+    }
+    return true;
 }
 
 X11RawInput::~X11RawInput()
 {
     if (display_ != nullptr)
         XCloseDisplay(display_);
+    if (s_sourceDisplay == display_)
+        s_sourceDisplay = nullptr;
 }
 
 int X11RawInput::eventDescriptor() const
@@ -74,10 +110,16 @@ void X11RawInput::dispatchQueued()
 void X11RawInput::dispatch(int queuedMode)
 {
     // Finding the pointer position is a round trip, during which Xlib reads
-    // more events into its queue; the loop drains those too.
-    while (display_ != nullptr && !lost_ && XEventsQueued(display_, queuedMode) > 0) {
+    // more events into its queue; the loop drains those too. A lost
+    // connection stops it at once: nothing more may be read from it.
+    while (display_ != nullptr && !lost_) {
+        const int queued = XEventsQueued(display_, queuedMode);
+        if (lost_ || queued <= 0)
+            break;
         XEvent event;
         XNextEvent(display_, &event);
+        if (lost_)
+            break;
         XGenericEventCookie *cookie = &event.xcookie;
         if (cookie->type != GenericEvent || cookie->extension != opcode_)
             continue;
@@ -133,5 +175,7 @@ void X11RawInput::closeLostConnection()
         return;
     InputHooks::diagnostic("the X connection is lost: global key and button events are off");
     XCloseDisplay(display_);
+    if (s_sourceDisplay == display_)
+        s_sourceDisplay = nullptr;
     display_ = nullptr;
 }

@@ -38,13 +38,14 @@ public:
     }
 
 private:
-    X11RawInput(InputHooks &hooks, _XDisplay *display, int opcode);
+    X11RawInput(InputHooks &hooks, _XDisplay *display);
+    bool selectRawEvents();
     void dispatch(int queuedMode);
     void closeLostConnection();
     static void connectionLost(_XDisplay *display, void *self);
 
     InputHooks &hooks_;
     _XDisplay *display_;
-    int opcode_;
+    int opcode_ = 0;
     bool lost_ = false;
 };
