@@ -13,6 +13,24 @@ struct _XDisplay;
 // its own (the toolkit's connection, if any, is left alone). Raw events come
 // from the devices, before any grab or focus decides where they go, so keys
 // typed into every other program are seen, and nothing is taken from them.
+//
+// Where it differs from the Windows hooks:
+// - Keys arrive as evdev codes, mapped back to set-1 scan codes: right Shift
+//   always gives 0xE5, the right Windows key nothing, as on Windows.
+// - No modifier flags come with a key. The kernel reports Print Screen and
+//   Alt+Print Screen as one key, and Pause and Ctrl+Break as one key, so they
+//   give 0x46 and 0x48 without the Alt and Break overrides.
+// - The X server never sees what the kernel keeps (magic SysRq combinations),
+//   input while another virtual terminal is active, or input to native
+//   Wayland clients; raw events still arrive while another client grabs the
+//   keyboard or pointer.
+// - The server's own key repeat makes no raw events, but a repeated press
+//   from a device or XTest does; the key state drops it as on Windows.
+// - Raw button events carry the button before the server's pointer mapping
+//   and no position: the position is the pointer's when the event is
+//   handled, in root-window pixels, never negative.
+// - Events sent with XSendEvent are not seen; XTest input is, as SendInput
+//   input is on Windows.
 class X11RawInput final : public InputBackend
 {
 public:
