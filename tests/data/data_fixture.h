@@ -38,6 +38,16 @@ public:
         return f.write(bytes) == bytes.size();
     }
 
+    // QSettings keeps what it parsed of a file for the rest of the process
+    // and hands values back with the types they were set with. Moving the
+    // file's time on makes the next store read the file as a new run would.
+    static void readAsNewRun(const QString &path)
+    {
+        QFile f(path);
+        if (f.open(QIODevice::ReadWrite))
+            f.setFileTime(QFileInfo(path).lastModified().addSecs(2), QFileDevice::FileModificationTime);
+    }
+
     static QByteArray read(const QString &path)
     {
         QFile f(path);
