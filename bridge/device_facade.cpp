@@ -42,7 +42,18 @@ QSettings *DeviceFacade::currentStore() const
 QVariantList DeviceFacade::storedList(const QString &key) const
 {
     QSettings *s = currentStore();
-    return s ? s->value(key).toList() : QVariantList();
+    if (!s)
+        return {};
+    const QVariant value = s->value(key);
+    // A list written by this run, or a list of texts read from the file.
+    if (value.metaType() == QMetaType::fromType<QVariantList>()
+        || value.metaType() == QMetaType::fromType<QStringList>())
+        return value.toList();
+    // A one-item list in the file reads back as its lone item; a text must
+    // not turn into a list of its characters.
+    if (value.isValid() && !value.toString().isEmpty())
+        return {value};
+    return {};
 }
 
 void DeviceFacade::store(const QString &key, const QVariant &value) const

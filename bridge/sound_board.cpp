@@ -4,6 +4,7 @@
 
 #include <QAudioOutput>
 #include <QDir>
+#include <QFileInfo>
 #include <QMediaPlayer>
 
 namespace {
@@ -20,21 +21,6 @@ constexpr int kStartupSound = 1;
 
 SoundBoard::SoundBoard(QObject *parent) : QObject(parent)
 {
-    for (int i = 0; i < kSoundCount; ++i) {
-        Channel &c = channels[i];
-        c.media = new QMediaPlayer(this);
-        c.output = new QAudioOutput(this);
-        c.media->setAudioOutput(c.output);
-        connect(c.media, &QMediaPlayer::mediaStatusChanged, this,
-                [this, i](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        playerFinished(i);
-                });
-        connect(c.media, &QMediaPlayer::errorOccurred, this,
-                [i](QMediaPlayer::Error, const QString &text) {
-                    qCDebug(lcBridge) << "sound" << i << "cannot play:" << text;
-                });
-    }
 }
 
 SoundBoard::~SoundBoard() = default;
@@ -53,9 +39,42 @@ QUrl SoundBoard::urlOf(int index)
     return QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileOf(index)));
 }
 
+bool SoundBoard::isPlayable(int index)
+{
+    const QFileInfo file(fileOf(index));
+    return file.isFile() && file.isReadable();
+}
+
 QMediaPlayer *SoundBoard::player(int index)
 {
-    return channels[index].media;
+    // Built on first use: the media framework takes a noticeable time to
+    // start, which the window's first frame should not wait for, and a user
+    // with sounds switched off never needs it.
+    Channel &c = channels[index];
+    if (c.media && c.media->error() != QMediaPlayer::NoError) {
+        // A player whose source failed blocks for a second on every later
+        // stop or change of source; a fresh one costs a few milliseconds.
+        c.media->disconnect(this);
+        c.media->deleteLater();
+        c.output->deleteLater();
+        c.media = nullptr;
+        c.output = nullptr;
+    }
+    if (c.media)
+        return c.media;
+    c.media = new QMediaPlayer(this);
+    c.output = new QAudioOutput(this);
+    c.media->setAudioOutput(c.output);
+    connect(c.media, &QMediaPlayer::mediaStatusChanged, this,
+            [this, index](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia)
+                    playerFinished(index);
+            });
+    connect(c.media, &QMediaPlayer::errorOccurred, this,
+            [index](QMediaPlayer::Error, const QString &text) {
+                qCDebug(lcBridge) << "sound" << index << "cannot play:" << text;
+            });
+    return c.media;
 }
 
 void SoundBoard::play(int index)
@@ -68,16 +87,33 @@ void SoundBoard::play(int index)
     }
     if (index < 1 || index >= kSoundCount)
         return;
+    clear(index);
+    if (!isPlayable(index))
+        return;  // a missing sound stays silent
     QMediaPlayer *p = player(index);
-    // Clearing first makes a repeated click start again from its beginning.
-    p->stop();
-    p->setSource(QUrl());
     p->setSource(urlOf(index));
     p->play();
 }
 
+void SoundBoard::clear(int index)
+{
+    Channel &c = channels[index];
+    if (!c.media)
+        return;
+    if (c.media->error() != QMediaPlayer::NoError) {
+        player(index);  // replaces the failed player by a fresh one
+        return;
+    }
+    c.media->stop();
+    c.media->setSource(QUrl());
+}
+
 void SoundBoard::playBackground()
 {
+    if (!isPlayable(kBackground)) {
+        clear(kBackground);
+        return;
+    }
     QMediaPlayer *p = player(kBackground);
     const QUrl url = urlOf(kBackground);
     if (p->source() != url)
@@ -89,22 +125,20 @@ void SoundBoard::playBackground()
 
 void SoundBoard::clearAll()
 {
-    for (Channel &c : channels) {
-        c.media->stop();
-        c.media->setSource(QUrl());
-    }
+    for (int i = 0; i < kSoundCount; ++i)
+        clear(i);
 }
 
 QUrl SoundBoard::sourceOf(int index) const
 {
-    if (index < 0 || index >= kSoundCount)
+    if (index < 0 || index >= kSoundCount || !channels[index].media)
         return {};
     return channels[index].media->source();
 }
 
 bool SoundBoard::isPlaying(int index) const
 {
-    if (index < 0 || index >= kSoundCount)
+    if (index < 0 || index >= kSoundCount || !channels[index].media)
         return false;
     return channels[index].media->playbackState() == QMediaPlayer::PlayingState;
 }

@@ -50,6 +50,8 @@ signals:
 private:
     void playerFinished(int index);
     QMediaPlayer *player(int index);
+    void clear(int index);
+    static bool isPlayable(int index);
     static QUrl urlOf(int index);
 
     bool audioEnabled = true;

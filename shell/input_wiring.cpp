@@ -1,21 +1,49 @@
 #include "shell/input_wiring.h"
 
 #include "shell/hook_callbacks.h"
+#include "shell/input/input_event_pump.h"
+#include "shell/input/input_hooks.h"
 #include "shell/log.h"
 
-// The global input hooks are not linked into this build yet: the program runs
-// without global key and button events, as it does when installing them fails.
+#include <memory>
+
 namespace InputWiring {
+namespace {
+
+// The one global input module of the process and the pump that runs it in
+// the GUI thread's event loop.
+struct Wiring
+{
+    InputHooks hooks;
+    std::unique_ptr<InputEventPump> pump;
+};
+
+Wiring &wiring()
+{
+    static Wiring w;
+    return w;
+}
+
+} // namespace
 
 void install(bool defaultLayout, Widget *mainWindow)
 {
-    Q_UNUSED(defaultLayout);
-    Q_UNUSED(mainWindow);
-    qCDebug(lcShell, "global input hooks not available in this build");
+    Wiring &w = wiring();
+    if (!w.hooks.install(defaultLayout))
+        qCDebug(lcShell, "no global input source: running without global key and button events");
+    // Events that arrive before the callbacks are set are dropped.
+    w.hooks.setKeyboardCallback(keyboardHookCallback, mainWindow);
+    w.hooks.setMouseCallback(mouseHookCallback, mainWindow);
+    w.pump = std::make_unique<InputEventPump>(w.hooks);
 }
 
 void remove()
 {
+    Wiring &w = wiring();
+    w.pump.reset();
+    w.hooks.remove();
+    w.hooks.setKeyboardCallback(nullptr, nullptr);
+    w.hooks.setMouseCallback(nullptr, nullptr);
 }
 
 } // namespace InputWiring
