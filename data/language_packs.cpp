@@ -48,8 +48,9 @@ QVariantMap LanguagePacks::chkLanguages() const
 {
     QVariantMap packs;
     const QDir dir(paths_.i18nDir());
-    const QStringList files = dir.entryList({kFilePrefix + QStringLiteral("*.ini")}, QDir::Files,
-                                            QDir::Name | QDir::IgnoreCase);
+    // Matched exactly, because getGlobalStrings() opens "lang_<code>.ini".
+    const QStringList files = dir.entryList({kFilePrefix + QStringLiteral("*.ini")},
+                                            QDir::Files | QDir::CaseSensitive, QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         const QString code = file.mid(kFilePrefix.size(), kCodeLength);
         packs.insert(displayName(code), code);

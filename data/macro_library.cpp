@@ -65,10 +65,19 @@ QString MacroLibrary::fileFor(const QVariant &name) const
     return paths_.macroFile(text);
 }
 
+bool MacroLibrary::macroExists(const QVariant &name) const
+{
+    const QString path = fileFor(name);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
 QStringList MacroLibrary::getMacroIniNames() const
 {
     const QDir dir(paths_.macroDir());
-    return dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // The suffix is matched exactly: the scene strips four characters and asks
+    // for "<name>.bin", which would not find "<name>.BIN" on a case-sensitive disk.
+    return dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files | QDir::CaseSensitive,
+                         QDir::Name | QDir::IgnoreCase);
 }
 
 bool MacroLibrary::writeNewMacro(const QString &path, int index) const

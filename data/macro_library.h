@@ -51,6 +51,9 @@ public:
     // "Macro. " and n with at least three digits.
     static QString numberedName(int n);
 
+    // True when macro `name` has a file (the export dialog is offered only then).
+    bool macroExists(const QVariant &name) const;
+
     // Names of the "*.bin" files, sorted ignoring case, each with ".bin".
     QStringList getMacroIniNames() const;
 

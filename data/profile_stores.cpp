@@ -1,9 +1,11 @@
 #include "data/profile_stores.h"
 
+#include "data/hardware_definition.h"
 #include "data/log.h"
 #include "data/read_only_ini.h"
 #include "data/safe_file.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -21,7 +23,8 @@ bool isProfileKey(const QString &key)
 ProfileStores::ProfileStores(DataPaths paths, int maxProfile)
     : paths_(std::move(paths))
 {
-    for (int n = 1; n <= maxProfile; ++n)
+    const int count = std::clamp(maxProfile, 0, int(HardwareDefinition::kMaxProfiles));
+    for (int n = 1; n <= count; ++n)
         stores_.push_back(std::make_unique<QSettings>(paths_.profileFile(n), QSettings::IniFormat));
 }
 

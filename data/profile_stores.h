@@ -20,6 +20,7 @@
 class ProfileStores
 {
 public:
+    // Opens p1.bin .. p<maxProfile>.bin (at most ten); creates no file.
     ProfileStores(DataPaths paths, int maxProfile);
     ~ProfileStores();
     ProfileStores(const ProfileStores &) = delete;

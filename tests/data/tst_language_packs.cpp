@@ -102,6 +102,7 @@ void TestLanguagePacks::listsPacksByDisplayName()
         DataFixture::write(f.paths().languageFile(code), pack("X", {"a"}, {}));
     DataFixture::write(f.paths().i18nDir() + "/readme.txt", "not a pack");
     DataFixture::write(f.paths().i18nDir() + "/lang_037074.txt", "not a pack either");
+    DataFixture::write(f.paths().i18nDir() + "/LANG_037074.INI", pack("X", {"a"}, {}));
     const QVariantMap packs = LanguagePacks(f.paths()).chkLanguages();
     QCOMPARE(packs.keys(), (QStringList{"CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH", "PERSIAN"}));
     QCOMPARE(packs.value("CHINESE (Simp)").toString(), QStringLiteral("025044"));

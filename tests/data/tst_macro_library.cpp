@@ -104,6 +104,7 @@ void TestMacroLibrary::namesAreBinFilesSortedIgnoringCase()
     for (const char *n : {"b", "A", "Macro. 002", "c"})
         writeMacro(f, n, -1);
     DataFixture::write(f.paths().macroDir() + "/notes.txt", "x");
+    DataFixture::write(f.paths().macroDir() + "/upper.BIN", "[config]\nindex=1\n");
     QDir().mkpath(f.paths().macroDir() + "/folder.bin");
     MacroLibrary lib(f.paths());
     QCOMPARE(lib.getMacroIniNames(),
@@ -176,7 +177,9 @@ void TestMacroLibrary::deleteAndRename()
     QCOMPARE(lib.loadMacroIni(QStringLiteral("first")), QStringList{"A    [Down]"});
     QVERIFY(!lib.renameMacroIniFile(QStringLiteral("missing"), QStringLiteral("other")));
 
+    QVERIFY(lib.macroExists(QStringLiteral("two")));
     QCOMPARE(lib.deleteMacroIni(QStringLiteral("two")), true);
+    QVERIFY(!lib.macroExists(QStringLiteral("two")));
     QVERIFY(!QFileInfo::exists(f.paths().macroFile("two")));
     QCOMPARE(lib.deleteMacroIni(QStringLiteral("two")), false);
     QCOMPARE(lib.getMacroIniNames(), QStringList{"first.bin"});
@@ -205,6 +208,7 @@ void TestMacroLibrary::namesCannotLeaveTheFolder()
     PortLog log;
     MacroLibrary lib(f.paths(), log.port());
 
+    QCOMPARE(lib.macroExists(name), false);
     QCOMPARE(lib.deleteMacroIni(name), false);
     QCOMPARE(lib.renameMacroIniFile(name, QStringLiteral("x")), false);
     QCOMPARE(lib.renameMacroIniFile(QStringLiteral("kept"), name), false);

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -72,6 +73,8 @@ void TestProfileStores::opensOneStorePerProfile_data()
     QTest::newRow("none") << 0;
     QTest::newRow("three") << 3;
     QTest::newRow("ten") << 10;
+    QTest::newRow("more than ten") << 15;
+    QTest::newRow("negative") << -2;
 }
 
 void TestProfileStores::opensOneStorePerProfile()
@@ -80,13 +83,14 @@ void TestProfileStores::opensOneStorePerProfile()
     DataFixture f;
     const auto before = snapshot(f);
     ProfileStores profiles(f.paths(), maxProfile);
-    QCOMPARE(profiles.count(), maxProfile);
-    for (int i = 0; i < maxProfile; ++i) {
+    const int expected = std::clamp(maxProfile, 0, 10);
+    QCOMPARE(profiles.count(), expected);
+    for (int i = 0; i < expected; ++i) {
         QVERIFY(profiles.store(i));
         QCOMPARE(QFileInfo(profiles.store(i)->fileName()).fileName(), QString("p%1.bin").arg(i + 1));
     }
     QCOMPARE(profiles.store(-1), nullptr);
-    QCOMPARE(profiles.store(maxProfile), nullptr);
+    QCOMPARE(profiles.store(expected), nullptr);
     // Opening creates nothing on disk.
     QCOMPARE(snapshot(f), before);
 }
