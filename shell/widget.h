@@ -38,6 +38,8 @@ public:
     QSystemTrayIcon *tray() const { return trayIcon; }
     QAction *quitAction() const { return quit; }
     const QTimer &discoveryTimer() const { return deviceTimer; }
+    // The platform's source of device changes (udev on Linux).
+    DeviceChangeWatcher *deviceChangeWatcher() const { return deviceWatcher.get(); }
 
 public slots:
     void checkDevice();

@@ -13,6 +13,7 @@ Item {
     property var received: []
     property int keyEvents: 0
     property int mouseEvents: 0
+    property var lastMouse: []
     property string firmwareVersion: ""
     property var ledType: []
     property int currentProfile: 0
@@ -37,7 +38,8 @@ Item {
         // Sound setting of the settings list: 0 on, 1 off.
         ui_View.setEnableAudio(config.length > 2 ? Number(config[2]) === 0 : true)
         note("initUI done keys=" + (hwDef.length > 0 ? hwDef[0] : 0)
-             + " profile=" + currentProfile + " led=" + ledType.join(","))
+             + " profile=" + currentProfile + " led=" + ledType.join(",")
+             + " firmware=" + firmwareVersion)
     }
 
     function zzzTerlow() {
@@ -72,16 +74,15 @@ Item {
 
     function detectMouse(isDown, vexCode, x, y) {
         mouseEvents += 1
+        lastMouse = [isDown, vexCode, x, y]
     }
 
     Timer {
         id: protect
         interval: 1000
-        onRunningChanged: {
-            if (!running) {
-                ui_View.setEnabled(true)
-                busy.visible = false
-            }
+        onTriggered: {
+            ui_View.setEnabled(true)
+            busy.visible = false
         }
     }
 
