@@ -13,6 +13,7 @@ Item {
     // The layout as the last initUI() read it.
     property var hwDef: []
     property bool constructed: false
+    readonly property int currentProfile: pfItem.currentIndex
 
     signal msg_KB(bool isDown, int usbCode)
 
