@@ -20,6 +20,9 @@ myQQuickView::myQQuickView(QWidget *parent)
     // Only the scene's own pixels are drawn on the translucent window.
     setClearColor(Qt::transparent);
     facade.setLayoutType(data->limits.kbLayoutType);
+    qCDebug(lcBridge, "hardware: layout %d, %d macro slots, %d profiles",
+            int(data->limits.kbLayoutType), int(data->limits.maxMacro),
+            int(data->limits.maxProfile));
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -74,8 +77,13 @@ uchar myQQuickView::maxMacroSlots() const
 
 void myQQuickView::callScene(const char *function)
 {
-    if (QQuickItem *root = rootObject())
-        QMetaObject::invokeMethod(root, function, Qt::QueuedConnection);
+    QQuickItem *root = rootObject();
+    if (!root)
+        return;
+    // Queued: the scene function runs later on the GUI thread, in the order
+    // of the calls, never in the middle of another native call.
+    qCDebug(lcBridge, "scene call: %s", function);
+    QMetaObject::invokeMethod(root, function, Qt::QueuedConnection);
 }
 
 void myQQuickView::initUI()

@@ -1,6 +1,7 @@
 #include "shell/ui_controler.h"
 
 #include "bridge/my_qquick_view.h"
+#include "shell/log.h"
 #include "shell/widget.h"
 #include "shell/window_drag.h"
 
@@ -48,8 +49,10 @@ void Ui_Controler::onMinimize()
 
 void Ui_Controler::onClose()
 {
-    if (mainWindow)
-        mainWindow->close();
+    if (!mainWindow)
+        return;
+    qCDebug(lcShell, "window closed by the scene");
+    mainWindow->close();
 }
 
 void Ui_Controler::onXChanged(int x)
@@ -73,6 +76,7 @@ void Ui_Controler::setBusy(int busyTime)
     if (!view || !view->rootObject())
         return;
     // Runs inside this call: the overlay is up before the caller goes on.
+    qCDebug(lcShell, "scene call: setProtectUI %d", busyTime);
     QMetaObject::invokeMethod(view->rootObject(), "setProtectUI", Qt::DirectConnection,
                               Q_ARG(QVariant, QVariant(busyTime)));
 }

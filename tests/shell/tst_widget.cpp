@@ -34,6 +34,15 @@ void writeFile(const QString &path, const QByteArray &content)
     f.write(content);
 }
 
+// The scene of these tests records what it receives; the window keeps its
+// view, context and controller.
+void useRecordingScene(Widget &w)
+{
+    w.view()->setSource(QUrl::fromLocalFile(QStringLiteral(ZR_RECORDING_SCENE)));
+    QVERIFY(w.view()->rootObject());
+    QVERIFY(w.view()->rootObject()->property("received").isValid());
+}
+
 QStringList received(Widget &w)
 {
     return w.view()->rootObject()->property("received").toStringList();
@@ -105,6 +114,8 @@ void TestWidget::init()
     writeFile("modules/setting/KeyCodeDef.bin", "[common]\nusbStr=A\nusbCode=4\n");
     hidsim::reset();
     window = std::make_unique<Widget>();
+    if (QByteArray(QTest::currentTestFunction()) != "frameslessSceneWindow")
+        useRecordingScene(*window);
 }
 
 void TestWidget::cleanup()
