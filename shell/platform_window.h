@@ -1,6 +1,6 @@
 #pragma once
 #include <QByteArray>
-#include <QWidget>
+#include <QtGui/qwindowdefs.h>
 
 // The two window-system messages the main window deals with directly.
 namespace PlatformWindow {
