@@ -18,6 +18,8 @@ packages=(
     sox libsox-fmt-mp3 fonts-farsiweb python3
     # headless tests: X server, input injection, screenshots
     xvfb xauth xdotool x11-apps imagemagick
+    # a compositor, so the translucent window shows as it does on a desktop
+    xcompmgr
 )
 
 missing=()

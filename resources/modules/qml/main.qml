@@ -262,6 +262,7 @@ Item {
     Main_T7 {
         id: main_T7
         objectName: "main_T7"
+        onPoweredOn: console.info("scene: start-up done")
     }
 
     Environment_Decoration {
@@ -310,25 +311,10 @@ Item {
         width: 340
         height: 420
 
-        // The holder of the settings the whole scene reads; the settings page
-        // takes its place and keeps these names.
-        Item {
+        // The settings page takes this place and keeps these values' names.
+        GlobalSettingValues {
             id: globalSettingPage
             objectName: "globalSettingPage"
-            width: 340
-            height: 420
-
-            property int _Size: 11
-            property color _Color: "#FF00FFFF"
-            property color _ColorEnable: "#FFAAAAAA"
-            property color _ColorDisable: "#80FFFFFF"
-            property int _AnimationSpeed: 800
-            property var _StringList: DefaultStrings.list
-            property string _FontFamily: "Arial"
-            property int skin_No: 1
-            property bool isCustomBackground: false
-
-            Image { source: sourceGlobalsettingBackground }
         }
     }
 

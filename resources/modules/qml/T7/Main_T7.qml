@@ -16,6 +16,8 @@ Item {
     readonly property int currentProfile: pfItem.currentIndex
 
     signal msg_KB(bool isDown, int usbCode)
+    // The side menus and the page area are in place: start-up has ended.
+    signal poweredOn
 
     // Calls a function of a page if the page offers it; a page that is not
     // built yet simply has nothing to do.
@@ -114,6 +116,7 @@ Item {
         visible: false
         enabled: !upItem.isGlobalSettingSelect
         opacity: 0.2 + 0.8 * enabled
+        onPoweredOn: main_T7.poweredOn()
 
         // The four function pages. Macro and backlighting sit 46 px lower.
         Item {

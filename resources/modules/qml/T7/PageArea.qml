@@ -12,6 +12,11 @@ Flickable {
     // The page the running slide-out leads to; -1 while no page is open.
     property int pendingIndex: -1
     readonly property real outside: 2 * width
+    // True from the start-up's appearance until its slide-in has ended.
+    property bool poweringOn: false
+
+    // The start-up sequence has ended.
+    signal poweredOn
 
     function show(index) {
         var next = Math.floor(Number(index))
@@ -48,6 +53,7 @@ Flickable {
         visible = true
         curID = index
         pendingIndex = index
+        poweringOn = true
         slideIn.restart()
     }
 
@@ -65,6 +71,12 @@ Flickable {
         to: 0
         duration: 0.5 * animation_speed
         easing.type: Easing.OutCubic
+        onFinished: {
+            if (area.poweringOn) {
+                area.poweringOn = false
+                area.poweredOn()
+            }
+        }
     }
 
     NumberAnimation {
