@@ -54,8 +54,9 @@ public:
     const QMap<QString, quint8> &keyNameCodes() const { return facade.keyNames(); }
     // The display names of the catalogue's models, for discovery.
     QStringList productNames() const;
-    // The main window's title, read from a short-lived store.
-    static QString windowTitleFromConfig();
+    // The main window's title from the application configuration, read
+    // through a short-lived store.
+    QString windowTitleFromConfig() const;
 
     SoundBoard &sounds() { return *soundBoard; }
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);

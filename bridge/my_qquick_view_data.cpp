@@ -22,9 +22,9 @@ QString picturesFolder()
 
 } // namespace
 
-QString myQQuickView::windowTitleFromConfig()
+QString myQQuickView::windowTitleFromConfig() const
 {
-    return AppConfig(DataPaths()).windowTitle();
+    return data->apConfig.windowTitle();
 }
 
 QStringList myQQuickView::productNames() const

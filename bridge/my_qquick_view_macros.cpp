@@ -29,7 +29,7 @@ void myQQuickView::loadMacroIniFromFile(QVariant name)
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
 {
-    if (data->macros.loadMacroIniConfig(name).isEmpty())
+    if (!data->macros.macroExists(name))
         return;  // no such macro: no dialog
     const QString chosen = dialogs->saveFileName(this, tr("Save File"), desktopFolder(),
                                                  tr("Macro(*.mc)"));

@@ -38,7 +38,7 @@ void Ui_Controler::attach(Widget *window)
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     mainWindow->resize(view->width(), view->height());
-    mainWindow->setWindowTitle(myQQuickView::windowTitleFromConfig());
+    mainWindow->setWindowTitle(view->windowTitleFromConfig());
 }
 
 void Ui_Controler::onMinimize()

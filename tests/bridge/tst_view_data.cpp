@@ -40,6 +40,7 @@ private slots:
     void cancelledDialogsChangeNothing_data();
     void cancelledDialogsChangeNothing();
     void profileIndexOutOfRangeShowsNoDialog();
+    void missingMacroIsNeitherExportedNorImported();
     void exportCopiesTheProfileFile();
     void importReplacesTheProfileAndKeepsTheCurrentIndex();
     void resetCopiesTheFactoryProfile();
@@ -57,7 +58,7 @@ void TestViewData::windowTitleAndDisplayNamesFromTheConfiguration()
     writeFile(World::setting("apConfig.bin"),
               "[common]\nname=ZR770 Setup\nproduct_name=Keyboard One, Keyboard Two\n");
     myQQuickView &view = world.start();
-    QCOMPARE(myQQuickView::windowTitleFromConfig(), QStringLiteral("ZR770 Setup"));
+    QCOMPARE(view.windowTitleFromConfig(), QStringLiteral("ZR770 Setup"));
     QCOMPARE(view.productNames(), QStringList({"Keyboard One", "Keyboard Two"}));
     QCOMPARE(world.worker->deviceList().value(0).name, QStringLiteral("Keyboard One"));
 }
@@ -166,6 +167,21 @@ void TestViewData::profileIndexOutOfRangeShowsNoDialog()
     view.resetProfile(7);
     QVERIFY(world.dialogs->asked.isEmpty());
     QVERIFY(!QFile::exists("out.pf"));
+}
+
+void TestViewData::missingMacroIsNeitherExportedNorImported()
+{
+    World world;
+    writeFile(QStringLiteral("chosen.mc"), "[config]\nindex=1\ntotal=0\n");
+    myQQuickView &view = world.start();
+    world.dialogs->answer = QDir::current().absoluteFilePath("chosen.mc");
+    view.saveMacroIniToFile(QStringLiteral("Nothing"));
+    QVERIFY(world.dialogs->asked.isEmpty());
+    view.loadMacroIniFromFile(QStringLiteral("Nothing"));
+    QVERIFY(!QFile::exists(QStringLiteral("modules/macro/Nothing.bin")));
+    // A name that would leave the macro folder is no macro at all.
+    view.loadMacroIniFromFile(QStringLiteral("../setting/p1"));
+    QVERIFY(!QFile::exists(World::setting("p1.bin")));
 }
 
 void TestViewData::exportCopiesTheProfileFile()
