@@ -40,6 +40,8 @@ Widget::Widget(QWidget *parent) : QWidget(parent)
 
     deviceTimer.setInterval(kDeviceSettleMs);
     deviceTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; discovery waits the full time.
+    deviceTimer.setTimerType(Qt::PreciseTimer);
     connect(&deviceTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     setupTray();
