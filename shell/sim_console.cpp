@@ -49,8 +49,12 @@ QByteArray numbers(const std::array<std::uint8_t, N> &values)
 
 SimConsole::SimConsole(Widget &mainWindow) : window(mainWindow)
 {
-    input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-    connect(input.get(), &QSocketNotifier::activated, this, &SimConsole::readInput);
+    // A background job reading its terminal would be stopped by the shell.
+    const bool backgroundOfTerminal = ::isatty(STDIN_FILENO) && ::tcgetpgrp(STDIN_FILENO) != ::getpgrp();
+    if (!backgroundOfTerminal) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        connect(input.get(), &QSocketNotifier::activated, this, &SimConsole::readInput);
+    }
     connect(&window, &Widget::devicesChecked, this, [] {
         print("discovery at " + QByteArray::number(steadyMs(std::chrono::steady_clock::now())));
     });

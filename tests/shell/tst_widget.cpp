@@ -230,28 +230,36 @@ void TestWidget::burstOfDeviceChangesGivesOneDiscovery()
 void TestWidget::trayActivation_data()
 {
     QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("hiddenFirst");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
-    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << false;
-    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << false;
-    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
-    QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown) << false;
+    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true << true;
+    QTest::newRow("double click, visible") << int(QSystemTrayIcon::DoubleClick) << false << true;
+    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << true << false;
+    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << true << false;
+    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << true << false;
+    QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown) << true << false;
 }
 
 void TestWidget::trayActivation()
 {
     QFETCH(int, reason);
+    QFETCH(bool, hiddenFirst);
     QFETCH(bool, shown);
     Widget &w = *window;
     w.showNormal();
     w.move(120, 80);
     const QPoint before = w.pos();
-    w.windowController()->onMinimize();
-    QVERIFY(!w.isVisible());
+    const QSize size = w.size();
+    if (hiddenFirst) {
+        w.windowController()->onMinimize();
+        QVERIFY(!w.isVisible());
+    }
     emit w.tray()->activated(QSystemTrayIcon::ActivationReason(reason));
     QCOMPARE(w.isVisible(), shown);
-    if (shown)
+    if (shown) {
         QCOMPARE(w.pos(), before);
+        QCOMPARE(w.size(), size);
+    }
 }
 
 void TestWidget::dragMovesHorizontallyThenVertically()
