@@ -22,7 +22,7 @@ public:
     // Each entry: { "name": "ui_View.loadHWDef", "args": [...] }.
     QVariantList calls() const { return entries; }
     void record(const QString &name, const QVariantList &args);
-    void clear();
+    Q_INVOKABLE void clear();
 
     // The names of the calls, in order, optionally only those starting with
     // `prefix`.

@@ -383,6 +383,7 @@ Item {
         id: script1
         objectName: "script1"
         NumberAnimation {
+            objectName: "topBarSlide"
             target: upItem
             property: "y"
             from: -600
@@ -391,6 +392,7 @@ Item {
             easing.type: Easing.OutElastic
         }
         NumberAnimation {
+            objectName: "bottomBarSlide"
             target: dnItem
             property: "y"
             from: 600

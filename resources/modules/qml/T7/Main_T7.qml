@@ -190,6 +190,7 @@ Item {
         id: powerOn
         objectName: "powerOn"
         NumberAnimation {
+            objectName: "profileMenuSlide"
             target: pfItem
             property: "x"
             to: 1000 - pfItem.width - 8
@@ -197,6 +198,7 @@ Item {
             easing.type: Easing.OutElastic
         }
         NumberAnimation {
+            objectName: "functionMenuSlide"
             target: fnItem
             property: "x"
             to: 8

@@ -3,7 +3,7 @@ import QtQuick
 // The direction pad: a plus of five cells of which only right (1) and
 // left (2) can be chosen; the centre (0), top (3) and bottom (4) are drawn.
 Item {
-    id: wheel
+    id: pad
 
     property int currentIndex: 1
     property int textSize: 12
@@ -23,7 +23,7 @@ Item {
     opacity: enabled ? 1.0 : 0.2
 
     Repeater {
-        model: wheel.cells
+        model: pad.cells
         delegate: Image {
             id: cell
             readonly property int cellIndex: modelData[0]
@@ -31,14 +31,14 @@ Item {
             objectName: "wheelCell" + cellIndex
             x: 20 * modelData[1] + 1
             y: 20 * modelData[2] + 1
-            source: (active && (cellArea.containsMouse || wheel.currentIndex === cellIndex))
+            source: (active && (cellArea.containsMouse || pad.currentIndex === cellIndex))
                     ? sourceSlider_FILLER_1 : sourceSlider_FILLER_0
 
             Text {
                 anchors.centerIn: parent
                 text: modelData[3]
-                font.pixelSize: wheel.textSize
-                color: wheel.textColor
+                font.pixelSize: pad.textSize
+                color: pad.textColor
             }
 
             MouseArea {
@@ -47,8 +47,8 @@ Item {
                 enabled: cell.active
                 hoverEnabled: true
                 onClicked: {
-                    wheel.currentIndex = cell.cellIndex
-                    wheel.wheelClicked(cell.cellIndex)
+                    pad.currentIndex = cell.cellIndex
+                    pad.wheelClicked(cell.cellIndex)
                 }
             }
         }
