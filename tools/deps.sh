@@ -13,6 +13,8 @@ packages=(
     qml6-module-qtmultimedia qml6-module-qttest
     gstreamer1.0-plugins-good gstreamer1.0-plugins-base
     libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+    # a font with the scene's 【 】 brackets and the Chinese language packs' texts
+    fonts-wqy-microhei
     # shipped data made at build time: sounds and the Persian font; the
     # generator of the definition files, which a test runs
     sox libsox-fmt-mp3 fonts-farsiweb python3

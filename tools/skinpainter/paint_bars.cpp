@@ -65,7 +65,8 @@ void paintBottomBar(QPainter &p, const QRectF &r, const SkinTheme &t)
         p.drawEllipse(QPointF(r.left() + 26 + i * 9, r.center().y()), 1.6, 1.6);
     }
     p.restore();
-    kit::well(p, t, QRectF(r.right() - 290, bar.top() + 4, 270, bar.height() - 8), 6);
+    // The well behind ALL RESET and ALL SAVE.
+    kit::well(p, t, QRectF(r.right() - 250, bar.top() + 4, 232, bar.height() - 8), 6);
 }
 
 void paintProfileContainer(QPainter &p, const QRectF &r, const SkinTheme &t)

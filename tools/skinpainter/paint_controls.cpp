@@ -27,6 +27,24 @@ void paintCell(QPainter &p, const QRectF &r, const SkinTheme &t, bool lit)
         kit::darkCell(p, t, r, 3);
 }
 
+void paintGroupCell(QPainter &p, const QRectF &r, const SkinTheme &t, bool lit)
+{
+    if (!lit) {
+        kit::darkCell(p, t, r, 3);
+        return;
+    }
+    const QRectF cell = r.adjusted(1.5, 1.5, -1.5, -1.5);
+    const QPainterPath shape = kit::outline(t, cell, 3);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(t.well);
+    p.drawPath(shape);
+    p.setBrush(kit::withAlpha(t.accent, 46));
+    p.drawPath(shape);
+    kit::glow(p, shape, t.accent, 1.2, 2);
+    p.restore();
+}
+
 void paintFileListBase(QPainter &p, const QRectF &r, const SkinTheme &t)
 {
     kit::plate(p, t, r, 6, false);

@@ -131,11 +131,13 @@ void darkCell(QPainter &p, const SkinTheme &theme, const QRectF &rect, qreal siz
 {
     const QRectF r = rect.adjusted(1.5, 1.5, -1.5, -1.5);
     const QPainterPath path = outline(theme, r, size);
+    // Light enough that a dark mark drawn on it (the direction pad's
+    // arrows) still reads.
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, mix(theme.plate, Qt::black, 0.1));
-    g.setColorAt(1, mix(theme.plate, Qt::black, 0.5));
+    g.setColorAt(0, mix(theme.plateLight, theme.edge, 0.35));
+    g.setColorAt(1, mix(theme.plate, theme.plateLight, 0.3));
     p.save();
-    p.setPen(QPen(withAlpha(theme.edge, 150), 1));
+    p.setPen(QPen(withAlpha(theme.edge, 190), 1));
     p.setBrush(g);
     p.drawPath(path);
     p.restore();

@@ -8,13 +8,13 @@
 namespace {
 
 // A translucent panel with a lit border and a title band.
-void panel(QPainter &p, const QRectF &r, const SkinTheme &t, qreal band)
+void panel(QPainter &p, const QRectF &r, const SkinTheme &t, qreal band, int alpha = -1)
 {
     const QRectF box = r.adjusted(1, 1, -1, -1);
     const QPainterPath shape = kit::outline(t, box, 12);
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(t.panel);
+    p.setBrush(alpha < 0 ? t.panel : kit::withAlpha(t.panel, alpha));
     p.drawPath(shape);
     p.setClipPath(shape);
     kit::grain(p, box, 0x9a9e1u + quint32(r.width()), 8);
@@ -56,7 +56,8 @@ void separator(QPainter &p, const SkinTheme &t, qreal x0, qreal x1, qreal y)
 
 void paintSettingsPanel(QPainter &p, const QRectF &r, const SkinTheme &t)
 {
-    panel(p, r, t, 30);
+    // The settings panel lies over the function menu: nearly opaque.
+    panel(p, r, t, 30, 245);
     separator(p, t, 16, r.width() - 16, 150);
     separator(p, t, 16, r.width() - 16, r.height() - 44);
 }

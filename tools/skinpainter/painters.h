@@ -42,6 +42,9 @@ void paintTrayEmblem(QPainter &p, const QRectF &r, const SkinTheme &t);
 // Strips, cells, fields and frames of the controls (paint_controls.cpp).
 void paintStrip(QPainter &p, const QRectF &r, const SkinTheme &t);
 void paintCell(QPainter &p, const QRectF &r, const SkinTheme &t, bool lit);
+// A button group cell carries a text in the user's highlight colour, so its
+// lit state is an outline, not a fill.
+void paintGroupCell(QPainter &p, const QRectF &r, const SkinTheme &t, bool lit);
 void paintFileListBase(QPainter &p, const QRectF &r, const SkinTheme &t);
 void paintLine(QPainter &p, const QRectF &r, const SkinTheme &t);
 void paintField(QPainter &p, const QRectF &r, const SkinTheme &t);

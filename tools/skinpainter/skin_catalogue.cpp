@@ -109,7 +109,7 @@ std::vector<SkinImage> skinCatalogue(const QMap<int, QSize> &capSizes)
     // px apart.
     add(list, "common/btnGroup_4_BASE.png", {153, 24}, groupBase(4, 1));
     add(list, "common/btnGroup_8_BASE.png", {153, 45}, groupBase(4, 2));
-    pair(list, "common/btnGroup_FILLER", {36, 20}, paintCell);
+    pair(list, "common/btnGroup_FILLER", {36, 20}, paintGroupCell);
     // The 11-step slider: cells of 26 x 19 on a 28 px pitch.
     add(list, "common/slider_11_BASE.png", {319, 23}, paintStrip);
     pair(list, "common/slider_11_FILLER", {26, 19}, paintCell);
