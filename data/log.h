@@ -1,5 +1,6 @@
 #pragma once
 #include <QLoggingCategory>
 
-// Diagnostics of the data layer; enable with QT_LOGGING_RULES="zr.data.debug=true".
+// Diagnostics of the data layer, at debug level like every category of the
+// program; silence them with QT_LOGGING_RULES="zr.data.debug=false".
 Q_DECLARE_LOGGING_CATEGORY(lcData)

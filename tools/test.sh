@@ -26,7 +26,7 @@ run_suite build
 
 echo "== build and test: AddressSanitizer + UndefinedBehaviorSanitizer"
 (
-    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:strict_string_checks=1"
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     run_suite build-asan -DZR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 )
