@@ -29,12 +29,14 @@ Wiring &wiring()
 void install(bool defaultLayout, Widget *mainWindow)
 {
     Wiring &w = wiring();
+    // The pump first: it carries the input source's own notes (such as "no X
+    // display") to the log, and install() already makes them.
+    w.pump = std::make_unique<InputEventPump>(w.hooks);
     if (!w.hooks.install(defaultLayout))
         qCDebug(lcShell, "no global input source: running without global key and button events");
     // Events that arrive before the callbacks are set are dropped.
     w.hooks.setKeyboardCallback(keyboardHookCallback, mainWindow);
     w.hooks.setMouseCallback(mouseHookCallback, mainWindow);
-    w.pump = std::make_unique<InputEventPump>(w.hooks);
 }
 
 void remove()
