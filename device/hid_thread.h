@@ -112,6 +112,8 @@ private:
     bool lookupPath(int index, Interface which, PathLookup &out) const;
     void forgetPath(int index, Interface which, quint64 generation);
     void closeCommandInterface();
+    bool beginTransfer(int index, int n, quint32 &reportLength);
+    bool finishTransfer(bool result);
     bool releaseLink(bool result);
     void deliverLighting(const QVariantList &ledType);
 

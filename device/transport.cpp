@@ -85,32 +85,45 @@ hid_device *Hid_Thread::openCommandInterface(int index)
     return handle;
 }
 
-bool Hid_Thread::sendCommand(int n)
+// The steps every transfer starts with: the check-open, the data-phase
+// length, then the command report on a freshly opened handle. On false the
+// interface is closed again; the caller still holds the link.
+bool Hid_Thread::beginTransfer(int index, int n, quint32 &reportLength)
 {
-    n = std::clamp(n, 0, static_cast<int>(kMaxDataPhase));
-    const int index = currentDevice.load();
     PathLookup target;
     if (!lookupPath(index, Interface::Command, target) || !openCommandInterface(index))
-        return releaseLink(false);
-
-    const quint32 L = target.reportLength;
-    if (n > 0 && (L == 0 || L > kMaxReportLength)) {
-        qCDebug(lcDevice, "no data phase possible with report length %u", L);
+        return false;
+    reportLength = target.reportLength;
+    if (n > 0 && (reportLength == 0 || reportLength > kMaxReportLength)) {
+        qCDebug(lcDevice, "no data phase possible with report length %u", reportLength);
         closeCommandInterface();
-        return releaseLink(false);
+        return false;
     }
-
     hid_device *h = openCommandInterface(index);
     const int sent = h ? hid_send_feature_report(h, commandReport.data(), kFeatureReportSize) : -1;
     dumpReport("feature out", commandReport.data(), kFeatureReportSize, sent);
     if (sent < 0) {
         closeCommandInterface();
+        return false;
+    }
+    return true;
+}
+
+bool Hid_Thread::finishTransfer(bool result)
+{
+    closeCommandInterface();
+    return releaseLink(result);
+}
+
+bool Hid_Thread::sendCommand(int n)
+{
+    n = std::clamp(n, 0, static_cast<int>(kMaxDataPhase));
+    const int index = currentDevice.load();
+    quint32 L = 0;
+    if (!beginTransfer(index, n, L))
         return releaseLink(false);
-    }
-    if (n <= 0) {
-        closeCommandInterface();
-        return releaseLink(true);
-    }
+    if (n == 0)
+        return finishTransfer(true);
 
     const int chunk = std::min<int>(n, static_cast<int>(L));
     std::vector<quint8> report(L + 1, 0x00);
@@ -120,54 +133,32 @@ bool Hid_Thread::sendCommand(int n)
         std::memcpy(report.data() + 1, dataBuffer.data() + offset, static_cast<std::size_t>(part));
         // A short last chunk must not carry the tail of the previous one.
         std::fill(report.begin() + 1 + part, report.end(), quint8(0x00));
-        h = openCommandInterface(index);
+        hid_device *h = openCommandInterface(index);
         const int written = h ? hid_write(h, report.data(), report.size()) : -1;
         dumpReport("output", report.data(), report.size(), written);
-        if (written < 0) {
-            closeCommandInterface();
-            return releaseLink(false);
-        }
+        if (written < 0)
+            return finishTransfer(false);
         pacing::pause(kReportPacingMs);
     }
-    closeCommandInterface();
-    return releaseLink(true);
+    return finishTransfer(true);
 }
 
 bool Hid_Thread::queryCommand(int n)
 {
     n = std::clamp(n, 0, static_cast<int>(kMaxDataPhase));
     const int index = currentDevice.load();
-    PathLookup target;
-    if (!lookupPath(index, Interface::Command, target) || !openCommandInterface(index))
+    quint32 L = 0;
+    if (!beginTransfer(index, n, L))
         return releaseLink(false);
-
-    const quint32 L = target.reportLength;
-    if (n > 0 && (L == 0 || L > kMaxReportLength)) {
-        qCDebug(lcDevice, "no data phase possible with report length %u", L);
-        closeCommandInterface();
-        return releaseLink(false);
-    }
 
     hid_device *h = openCommandInterface(index);
-    const int sent = h ? hid_send_feature_report(h, commandReport.data(), kFeatureReportSize) : -1;
-    dumpReport("feature out", commandReport.data(), kFeatureReportSize, sent);
-    if (sent < 0) {
-        closeCommandInterface();
-        return releaseLink(false);
-    }
-
-    h = openCommandInterface(index);
     answerReport.bytes[0] = kReportId;
     const int got = h ? hid_get_feature_report(h, answerReport.data(), kFeatureReportSize) : -1;
     dumpReport("feature in", answerReport.data(), kFeatureReportSize, got);
-    if (got < 0) {
-        closeCommandInterface();
-        return releaseLink(false);
-    }
-    if (n <= 0) {
-        closeCommandInterface();
-        return releaseLink(true);
-    }
+    if (got < 0)
+        return finishTransfer(false);
+    if (n == 0)
+        return finishTransfer(true);
 
     const int chunk = std::min<int>(n, static_cast<int>(L));
     std::vector<quint8> report(L + 1);
@@ -178,12 +169,9 @@ bool Hid_Thread::queryCommand(int n)
         const int read = h ? hid_read_timeout(h, report.data(), report.size(), kDataReadTimeoutMs) : -1;
         dumpReport("input", report.data(), report.size(), read);
         // Nothing within the bound counts as a failed read.
-        if (read <= 0) {
-            closeCommandInterface();
-            return releaseLink(false);
-        }
+        if (read <= 0)
+            return finishTransfer(false);
         std::memcpy(dataBuffer.data() + offset, report.data(), static_cast<std::size_t>(part));
     }
-    closeCommandInterface();
-    return releaseLink(true);
+    return finishTransfer(true);
 }

@@ -62,6 +62,6 @@ if [ "$status" -ne 0 ]; then
 fi
 
 # Drawn: the window's area holds more than a handful of colours.
-colours="$(convert "$shot" -crop 1000x600+0+0 +repage -unique-colors -format '%w' info:)"
+colours="$(convert "$shot" -crop 1000x600+0+0 +repage -format '%k' info:)"
 echo "screenshot $shot: $colours colours in the window area"
 [ "$colours" -gt 8 ] || { echo "the window looks empty" >&2; exit 1; }
