@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need.
-# Only what is missing is installed; as root directly, otherwise through sudo.
+# Installs the Debian 12 packages the build, the program and the tests need,
+# or, given package names, just those. Only what is missing is installed; as
+# root directly, otherwise through sudo.
+#   bash tools/deps.sh [package ...]
 set -euo pipefail
 
 packages=(
@@ -23,6 +25,9 @@ packages=(
     # a compositor, so the translucent window shows as it does on a desktop
     xcompmgr
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
