@@ -92,18 +92,33 @@ SceneCase {
         compare(bar.visible, false, "an empty list has no bar")
     }
 
+    // Dragging the bar moves the rows by as much as the pointer moved, so
+    // the bar itself moves less than the pointer; the rows stop where the
+    // bar meets an end of the list.
     function test_draggingTheScrollbar() {
         fill(15)
         var bar = findChild(list, "fileListScrollbar")
         var room = list.height - bar.height
-        mousePress(bar, 2, 5)
-        mouseMove(bar, 2, 25)
-        fuzzyCompare(bar.y, 20, 1, "the bar follows the pointer")
-        fuzzyCompare(view().contentY, 20 / room * 100, 1, "the rows follow the bar")
-        mouseMove(bar, 2, 400)
+        var range = view().contentHeight - view().height
+        // Pointer positions in the list's coordinates, over the bar's column.
+        var x = list.width - 3
+        mousePress(list, x, 5)
+        mouseMove(list, x, 25)
+        fuzzyCompare(view().contentY, 20, 1, "the rows move by the pointer's movement")
+        fuzzyCompare(bar.y, 20 * room / range, 1, "the bar shows the new position")
+        mouseMove(list, x, 35)
+        fuzzyCompare(view().contentY, 30, 1)
+        mouseMove(list, x, 400)
+        fuzzyCompare(view().contentY, range, 1, "the rows stop at their end")
         fuzzyCompare(bar.y, room, 1, "the bar stays inside the list")
-        fuzzyCompare(view().contentY, 100, 1)
-        mouseRelease(bar, 2, 400)
+        mouseRelease(list, x, 400)
+        mousePress(list, x, room + 10)
+        mouseMove(list, x, room)
+        fuzzyCompare(view().contentY, range - 10, 1, "and move back with the pointer")
+        mouseMove(list, x, -500)
+        fuzzyCompare(view().contentY, 0, 1, "the rows stop at their start")
+        fuzzyCompare(bar.y, 0, 1)
+        mouseRelease(list, x, -500)
     }
 
     function test_draggingTheRowsStopsAtTheBounds() {

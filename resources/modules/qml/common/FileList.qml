@@ -35,14 +35,14 @@ Rectangle {
         view.editingIndex = -1
     }
 
-    // Moves the scrollbar by dy pixels, inside the list, and the rows with it.
-    function scrollBarBy(dy) {
-        var room = view.height - scrollbar.height
-        if (room <= 0)
-            return
-        var top = Math.max(0, Math.min(room, scrollbar.y + dy))
+    // Moves the rows by dy pixels, as far as the bar can follow inside the
+    // list; the bar shows where they are.
+    function scrollRowsBy(dy) {
         var range = view.contentHeight - view.height
-        view.contentY = view.originY + top / room * range
+        if (range <= 0)
+            return
+        var top = Math.max(0, Math.min(range, view.contentY - view.originY + dy))
+        view.contentY = view.originY + top
     }
 
     width: 151
@@ -223,7 +223,7 @@ Rectangle {
             onPressed: function(mouse) { lastY = mapToItem(fileList, mouse.x, mouse.y).y }
             onPositionChanged: function(mouse) {
                 var now = mapToItem(fileList, mouse.x, mouse.y).y
-                fileList.scrollBarBy(now - lastY)
+                fileList.scrollRowsBy(now - lastY)
                 lastY = now
             }
         }
