@@ -35,6 +35,22 @@ bool isMacroFile(const QString &path)
     return !path.isEmpty() && SafeFile::isReadableFile(path);
 }
 
+// Whether a store's sync() wrote the file. A line the store could not parse
+// when it read the file (a damaged or hand-edited macro) leaves FormatError
+// behind, yet the file is written all the same, without that line; the store
+// keeps the first error it saw, so a writable file is then taken as written.
+bool wasWritten(const QSettings &s, const QString &path)
+{
+    switch (s.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::FormatError:
+        return QFileInfo(path).isWritable();
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 MacroLibrary::MacroLibrary(DataPaths paths, MacroDevicePort port)
@@ -152,7 +168,7 @@ bool MacroLibrary::saveMacroIni(const QVariant &name, const QStringList &macros,
         for (qsizetype i = 0; i < macros.size(); ++i)
             s.setValue(kLinePrefix + QString::number(i), macros.at(i));
         s.sync();
-        if (s.status() != QSettings::NoError) {
+        if (!wasWritten(s, path)) {
             qCWarning(lcData) << "macro not saved:" << path;
             return false;
         }
@@ -187,7 +203,7 @@ bool MacroLibrary::setMacroIniConfig(const QVariant &name, const QVariantList &c
     }
     s.setValue(kDidKey, deviceIndex);
     s.sync();
-    return s.status() == QSettings::NoError;
+    return wasWritten(s, path);
 }
 
 bool MacroLibrary::loadMacroIniFromFile(const QVariant &name, const QString &source)

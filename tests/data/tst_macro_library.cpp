@@ -76,6 +76,8 @@ private slots:
     void saveOfMissingMacroCreatesNothing();
     void saveSendsOnlySlotsUpTo16_data();
     void saveSendsOnlySlotsUpTo16();
+    void saveOfDamagedMacroFileSavesAndSends_data();
+    void saveOfDamagedMacroFileSavesAndSends();
     void tooLongMacroWarnsThenSends();
     void totalLargerThanLinesPresent();
     void brokenTotalIsBounded();
@@ -307,6 +309,40 @@ void TestMacroLibrary::saveSendsOnlySlotsUpTo16()
         for (size_t i = 0; i < sizeof start; ++i)
             QCOMPARE(b[i], start[i]);
     }
+}
+
+void TestMacroLibrary::saveOfDamagedMacroFileSavesAndSends_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("line without equals sign")
+        << QByteArray("[config]\nindex=3\ntotal=1\nrepeat=2\nstray line\n[macro]\n0=x\n");
+    QTest::newRow("unclosed group")
+        << QByteArray("[config]\nindex=3\ntotal=1\nrepeat=2\n[macro\n0=x\n");
+    QTest::newRow("cut off inside a value")
+        << QByteArray("[config]\nindex=3\ntotal=1\nrepeat=2\n[macro]\n0=\"A    [Do");
+}
+
+// A macro file with a line the store cannot parse is rewritten clean by the
+// save, so the save succeeds and a bound macro reaches its slot.
+void TestMacroLibrary::saveOfDamagedMacroFileSavesAndSends()
+{
+    QFETCH(QByteArray, file);
+    DataFixture f;
+    QVERIFY(DataFixture::write(f.paths().macroFile("m"), file));
+    PortLog log;
+    MacroLibrary lib(f.paths(), log.port());
+    const QStringList lines{"A    [Down]", "A      [Up]"};
+    QVERIFY(lib.saveMacroIni(QStringLiteral("m"), lines, keyNames()));
+    QCOMPARE(lib.loadMacroIni(QStringLiteral("m")), lines);
+    QCOMPARE(log.events.size(), size_t(1));
+    QCOMPARE(log.events[0].what, QStringLiteral("send"));
+    QCOMPARE(log.events[0].slot, 3);
+    QCOMPARE(log.events[0].block[0], uchar(0x01));
+    QCOMPARE(log.events[0].block[2], uchar(0x04));
+    QCOMPARE(log.events[0].block[3], uchar(0x01));
+
+    QVERIFY(lib.setMacroIniConfig(QStringLiteral("m"), {5, 1}, 2));
+    QCOMPARE(lib.loadMacroIniConfig(QStringLiteral("m")), (QVariantList{5, 1}));
 }
 
 void TestMacroLibrary::tooLongMacroWarnsThenSends()
