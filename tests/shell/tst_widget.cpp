@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -82,6 +83,8 @@ private slots:
     void trayActivation_data();
     void trayActivation();
     void dragMovesHorizontallyThenVertically();
+    void dragWithHugeOffsetsStaysOnItsSide_data();
+    void dragWithHugeOffsetsStaysOnItsSide();
     void setBusyWithoutArgumentPassesZero();
     void quitRunsTheClosingAnimationFirst();
     void otherCustomEventsAreIgnored();
@@ -276,6 +279,44 @@ void TestWidget::dragMovesHorizontallyThenVertically()
     // Not clamped: off the screen is allowed.
     ctl->onXChanged(-5000);
     QCOMPARE(w.pos(), QPoint(-4797, 148));
+}
+
+void TestWidget::dragWithHugeOffsetsStaysOnItsSide_data()
+{
+    // Offsets as a script passes them after its number has been cut to an
+    // int: the sum with the window's position does not fit an int.
+    QTest::addColumn<int>("startX");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("far right") << 100 << std::numeric_limits<int>::max() << true;
+    QTest::newRow("far left") << -100 << std::numeric_limits<int>::min() << false;
+    QTest::newRow("far right twice") << 100 << std::numeric_limits<int>::max() / 2 + 1 << true;
+}
+
+void TestWidget::dragWithHugeOffsetsStaysOnItsSide()
+{
+    QFETCH(int, startX);
+    QFETCH(int, offset);
+    QFETCH(bool, right);
+    Widget &w = *window;
+    w.showNormal();
+    w.move(startX, 40);
+    QTRY_COMPARE(w.pos(), QPoint(startX, 40));
+    Ui_Controler *ctl = w.windowController();
+    for (int pass = 0; pass < 2; ++pass) {
+        ctl->onXChanged(offset);
+        ctl->onYChanged(offset);
+        // Moved the way the pointer went, never wrapped round to the other side.
+        QVERIFY2(right ? w.x() > startX : w.x() < startX, qPrintable(QString::number(w.x())));
+        QVERIFY2(right ? w.y() > 40 : w.y() < 40, qPrintable(QString::number(w.y())));
+        // Qt's own geometry (position plus size) still fits an int.
+        QVERIFY(qint64(w.x()) + w.width() < std::numeric_limits<int>::max());
+        QVERIFY(qint64(w.x()) > std::numeric_limits<int>::min() + w.width());
+    }
+    // And the window comes back with an ordinary drag.
+    const QPoint far = w.pos();
+    ctl->onXChanged(right ? -3 : 3);
+    QCOMPARE(w.x(), far.x() + (right ? -3 : 3));
 }
 
 void TestWidget::setBusyWithoutArgumentPassesZero()
