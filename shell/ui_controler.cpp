@@ -5,13 +5,29 @@
 #include "shell/widget.h"
 #include "shell/window_drag.h"
 
+#include <QApplication>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
+
 const QUrl kSceneUrl(QStringLiteral("qrc:modules/qml/main.qml"));
+
+// Whether a top-level window besides `window` is on the screen (menus and
+// tooltips do not count).
+bool anyOtherWindowShown(const QWidget *window)
+{
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return std::any_of(tops.begin(), tops.end(), [window](const QWidget *w) {
+        const Qt::WindowType type = w->windowType();
+        return w != window && w->isVisible() && type != Qt::Popup && type != Qt::ToolTip;
+    });
+}
+
 } // namespace
 
 void Ui_Controler::attach(Widget *window)
@@ -52,7 +68,15 @@ void Ui_Controler::onClose()
     if (!mainWindow)
         return;
     qCDebug(lcShell, "window closed by the scene");
-    mainWindow->close();
+    const bool wasHidden = !mainWindow->isVisible();
+    if (!mainWindow->close() || !wasHidden)
+        return;
+    // Closing a window that is already hidden (the window was sent to the
+    // tray) does not count as the last window closing, so the event loop
+    // would run on with nothing left to quit from. End it as closing the
+    // shown window would.
+    if (QGuiApplication::quitOnLastWindowClosed() && !anyOtherWindowShown(mainWindow))
+        QCoreApplication::quit();
 }
 
 void Ui_Controler::onXChanged(int x)

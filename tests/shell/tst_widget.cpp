@@ -87,6 +87,8 @@ private slots:
     void dragWithHugeOffsetsStaysOnItsSide();
     void setBusyWithoutArgumentPassesZero();
     void quitRunsTheClosingAnimationFirst();
+    void quitEndsTheEventLoop_data();
+    void quitEndsTheEventLoop();
     void otherCustomEventsAreIgnored();
     void hookCallbacksReachTheScene();
     void clientPlacement_data();
@@ -343,6 +345,39 @@ void TestWidget::quitRunsTheClosingAnimationFirst()
     QTRY_VERIFY(!w.isVisible());
     const QStringList calls = rootCalls(w);
     QCOMPARE(calls.mid(calls.indexOf("close")), QStringList({"close", "onClose"}));
+}
+
+void TestWidget::quitEndsTheEventLoop_data()
+{
+    QTest::addColumn<bool>("hiddenFirst");
+    QTest::newRow("visible window") << false;
+    QTest::newRow("hidden to the tray") << true;
+}
+
+void TestWidget::quitEndsTheEventLoop()
+{
+    QFETCH(bool, hiddenFirst);
+    Widget &w = *window;
+    w.showNormal();
+    // As the program runs: closing the last window ends the loop.
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(50, &w, [&w, hiddenFirst] {
+        if (hiddenFirst)
+            w.windowController()->onMinimize();
+        w.quitAction()->trigger();
+    });
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    fallback.start(8000);
+    const int code = QApplication::exec();
+    fallback.stop();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCOMPARE(code, 0);  // not the fallback's 7: the scene's close ended the loop
+    const QStringList calls = rootCalls(w);
+    QCOMPARE(calls.mid(calls.indexOf("close")), QStringList({"close", "onClose"}));
+    QVERIFY(!w.isVisible());
 }
 
 void TestWidget::otherCustomEventsAreIgnored()
