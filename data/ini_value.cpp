@@ -14,7 +14,8 @@ bool isListType(int typeId)
     return typeId == QMetaType::QStringList || typeId == QMetaType::QVariantList;
 }
 
-bool isScalarType(int typeId)
+// The integral types a scene value or a setting can arrive as.
+bool isIntegralType(int typeId)
 {
     switch (typeId) {
     case QMetaType::Bool:
@@ -29,13 +30,16 @@ bool isScalarType(int typeId)
     case QMetaType::UChar:
     case QMetaType::Long:
     case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::QString:
         return true;
     default:
         return false;
     }
+}
+
+bool isScalarType(int typeId)
+{
+    return isIntegralType(typeId) || typeId == QMetaType::Double || typeId == QMetaType::Float
+        || typeId == QMetaType::QString;
 }
 
 } // namespace
@@ -65,19 +69,10 @@ std::optional<qlonglong> toInteger(const QVariant &value)
             return std::nullopt;
         return static_cast<qlonglong>(u);
     }
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return value.toLongLong();
     default:
+        // ULongLong is handled above: it may not fit.
+        if (isIntegralType(typeId))
+            return value.toLongLong();
         return std::nullopt;
     }
 }

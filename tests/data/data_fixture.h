@@ -80,6 +80,25 @@ public:
         return bytes;
     }
 
+    // Lays out at `path` an import source that must be refused, for the kinds
+    // every import shares: "missing", "empty", "binary", "folder", "huge"
+    // (`validStart` followed by padding past the size limit) and "no name".
+    // Returns the path to hand to the import; other kinds are the caller's.
+    static QString unusableImport(const QString &path, const QString &kind, const QByteArray &validStart)
+    {
+        if (kind == QLatin1String("empty"))
+            write(path, "");
+        else if (kind == QLatin1String("binary"))
+            write(path, binaryGarbage());
+        else if (kind == QLatin1String("folder"))
+            QDir().mkpath(path);
+        else if (kind == QLatin1String("huge"))
+            write(path, hugeIni(validStart, 17 * 1024 * 1024));
+        else if (kind == QLatin1String("no name"))
+            return {};
+        return path;
+    }
+
 private:
     QTemporaryDir dir_;
     DataPaths paths_;

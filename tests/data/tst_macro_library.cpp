@@ -511,19 +511,9 @@ void TestMacroLibrary::importOfUnusableFileKeepsMacro()
     DataFixture f;
     writeMacro(f, "m", 1, {"A    [Down]"});
     const QByteArray before = DataFixture::read(f.paths().macroFile("m"));
-    QString source = f.root() + "/chosen.mc";
-    if (kind == "empty")
-        DataFixture::write(source, "");
-    else if (kind == "binary")
-        DataFixture::write(source, DataFixture::binaryGarbage());
-    else if (kind == "folder")
-        QDir().mkpath(source);
-    else if (kind == "huge")
-        DataFixture::write(source, DataFixture::hugeIni("[config]\nindex=1\n", 17 * 1024 * 1024));
-    else if (kind == "no macro keys")
+    const QString source = DataFixture::unusableImport(f.root() + "/chosen.mc", kind, "[config]\nindex=1\n");
+    if (kind == "no macro keys")
         DataFixture::write(source, "[color]\nledType=1, 2, 3\n");
-    else if (kind == "no name")
-        source.clear();
     MacroLibrary lib(f.paths());
     QCOMPARE(lib.loadMacroIniFromFile(QStringLiteral("m"), source), false);
     QCOMPARE(DataFixture::read(f.paths().macroFile("m")), before);

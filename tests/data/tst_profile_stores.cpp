@@ -226,21 +226,11 @@ void TestProfileStores::importOfUnusableFileKeepsProfile()
     QFETCH(QString, kind);
     DataFixture f;
     DataFixture::write(f.paths().profileFile(1), userProfile(1));
-    QString source = f.root() + "/chosen.pf";
-    if (kind == "empty")
-        DataFixture::write(source, "");
-    else if (kind == "binary")
-        DataFixture::write(source, DataFixture::binaryGarbage());
-    else if (kind == "folder")
-        QDir().mkpath(source);
-    else if (kind == "huge")
-        DataFixture::write(source, DataFixture::hugeIni(factoryProfile(), 17 * 1024 * 1024));
-    else if (kind == "no profile keys")
+    const QString source = DataFixture::unusableImport(f.root() + "/chosen.pf", kind, factoryProfile());
+    if (kind == "no profile keys")
         DataFixture::write(source, "[config]\nindex=1\ntotal=0\n");
     else if (kind == "truncated")
         DataFixture::write(source, factoryProfile().left(factoryProfile().indexOf("[keydefine0]") + 7));
-    else if (kind == "no name")
-        source.clear();
     ProfileStores profiles(f.paths(), 1);
     QCOMPARE(profiles.loadProfile(0, source), false);
     QCOMPARE(DataFixture::read(f.paths().profileFile(1)), userProfile(1));

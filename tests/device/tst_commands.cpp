@@ -189,11 +189,8 @@ void TestCommands::failedReadsReturnPrefill()
         hidsim::unplug();
     auto worker = discoveredWorker();
     hidsim::clearCalls();
-    if (!noKeyboard) {
-        hidsim::Faults f;
-        f.refuseReportAt = 1;  // counted afresh for each command below
-        hidsim::setFaults(f);
-    }
+    // With a keyboard, its next command report is refused; the count starts
+    // afresh for each command below.
     auto refuseNext = [&] {
         if (!noKeyboard) {
             hidsim::Faults f;
@@ -202,6 +199,7 @@ void TestCommands::failedReadsReturnPrefill()
         }
     };
 
+    refuseNext();
     ushort version = 0x4242;
     uchar mode = 2;
     worker->hid_80H_GetFWVersion(version, mode);
